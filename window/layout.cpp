@@ -1,0 +1,164 @@
+#include "window/layout.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <string>
+
+#include "window/form2.h"
+#include "window/layout_table.h"
+#include "window/picture_box.h"
+#include "window/qt_text.h"
+
+namespace vestrel::window {
+namespace {
+
+constexpr auto kTitle = "Vestrel 1.3 - Korvane";
+constexpr auto kFontFamily = "MS Sans Serif";
+constexpr double kFontPoints = 8.25;
+
+QString Name(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The window's font: MS Sans Serif where it is installed, the platform's
+// general sans-serif face otherwise, at the same size either way.
+QFont WindowFont() {
+    QFont font(QString::fromLatin1(kFontFamily));
+    font.setPointSizeF(kFontPoints);
+    if (QFontInfo(font).family() != QString::fromLatin1(kFontFamily)) {
+        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        font.setPointSizeF(kFontPoints);
+    }
+    return font;
+}
+
+QRect PixelRect(const ControlPlacement& p) {
+    return {TwipsToPixels(p.left), TwipsToPixels(p.top), TwipsToPixels(p.width),
+            TwipsToPixels(p.height)};
+}
+
+}  // namespace
+
+Form2Window::Form2Window(QWidget* parent)
+    : QWidget(parent), model_(std::make_unique<WindowModel>(CreateForm2())) {
+    setObjectName(Name(kWindowName));
+    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/images/vestrel-24.png")));
+    setFont(WindowFont());
+    resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+    CreateControls();
+    PlaceControls();
+    model_->AttachFrontEnd(this);
+}
+
+Form2Window::~Form2Window() { model_->AttachFrontEnd(nullptr); }
+
+void Form2Window::CreateControls() {
+    photograph_ = new PictureBox(QPixmap(QStringLiteral(":/images/photo.png")), this);
+    photograph_->setObjectName(Name(kPhotographName));
+    photograph_->setAccessibleName(QStringLiteral("Compass photograph"));
+
+    dial_ = new PictureBox(QPixmap(QStringLiteral(":/images/dial.png")), this);
+    dial_->setObjectName(Name(kDialName));
+    dial_->SetNeedle(model_->NeedleStart(), model_->NeedleEnd());
+
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        auto* edit = new QLineEdit(ToQString(model_->Text(field)), this);
+        edit->setObjectName(Name(ControlName(field)));
+        edit->setVisible(model_->IsVisible(field));
+        connect(edit, &QLineEdit::textEdited, this, [this, field] { OnUserEdit(field); });
+        fields_[i] = edit;
+    }
+    for (std::size_t i = 0; i < kLabelCount; ++i) {
+        const auto label = static_cast<Label>(i);
+        auto* widget = new QLabel(ToQString(model_->Caption(label)), this);
+        widget->setObjectName(Name(ControlName(label)));
+        widget->setVisible(model_->IsVisible(label));
+        labels_[i] = widget;
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    labels_[Index(Label::Label5)]->setFont(bold);
+
+    for (std::size_t i = 0; i < kButtonCount; ++i) {
+        const auto button = static_cast<Button>(i);
+        auto* widget = new QPushButton(ToQString(model_->Caption(button)), this);
+        widget->setObjectName(Name(ControlName(button)));
+        widget->setVisible(model_->IsVisible(button));
+        // Neither button answers Enter or Esc.
+        widget->setAutoDefault(false);
+        widget->setDefault(false);
+        connect(widget, &QPushButton::clicked, this, [this, button] { model_->Click(button); });
+        buttons_[i] = widget;
+    }
+    buttons_[Index(Button::Command3)]->setIcon(QIcon(QStringLiteral(":/images/button.jpg")));
+}
+
+void Form2Window::PlaceControls() {
+    QWidget* previous = nullptr;
+    for (const ControlPlacement& placement : kControlPlacements) {
+        auto* widget = findChild<QWidget*>(Name(placement.name), Qt::FindDirectChildrenOnly);
+        widget->setGeometry(PixelRect(placement));
+        // Hidden controls never take focus, so they drop out of the chain by themselves.
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            if (previous != nullptr) {
+                setTabOrder(previous, widget);
+            }
+            previous = widget;
+        }
+    }
+}
+
+void Form2Window::ShowCentred() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+    photograph_->setFocus(Qt::OtherFocusReason);
+}
+
+void Form2Window::OnUserEdit(Field field) {
+    const QLineEdit* edit = fields_[Index(field)];
+    const QString text = edit->text();
+    model_->Edit(field, FromQString(text), CharacterIndex(text, edit->cursorPosition()));
+}
+
+void Form2Window::FieldChanged(Field field) {
+    QLineEdit* edit = fields_[Index(field)];
+    const std::u32string& text = model_->Text(field);
+    const QString shown = ToQString(text);
+    if (edit->text() != shown) {
+        edit->setText(shown);  // emits no textEdited, so it does not come back
+    }
+    edit->setCursorPosition(Utf16Index(text, model_->Caret(field)));
+}
+
+void Form2Window::LabelChanged(Label label) {
+    QLabel* widget = labels_[Index(label)];
+    widget->setText(ToQString(model_->Caption(label)));
+    widget->setVisible(model_->IsVisible(label));
+}
+
+void Form2Window::NeedleMoved() { dial_->SetNeedle(model_->NeedleStart(), model_->NeedleEnd()); }
+
+void Form2Window::ShowMessageBox(std::u32string_view message) {
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                    ToQString(std::u32string(message)), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+}
+
+void Form2Window::CloseWindow() { close(); }
+
+}  // namespace vestrel::window
