@@ -26,8 +26,9 @@ bool NoDisplay() {
 
 int main(int argc, char* argv[]) {
     if (NoDisplay()) {
-        std::fputs("vestrel: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n",
-                   stderr);
+        std::fputs(
+            "vestrel: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n",
+            stderr);
         return EXIT_FAILURE;
     }
     QApplication application(argc, argv);

@@ -59,7 +59,9 @@ Form2Window::Form2Window(QWidget* parent)
     model_->AttachFrontEnd(this);
 }
 
-Form2Window::~Form2Window() { model_->AttachFrontEnd(nullptr); }
+Form2Window::~Form2Window() {
+    model_->AttachFrontEnd(nullptr);
+}
 
 void Form2Window::CreateControls() {
     photograph_ = new PictureBox(QPixmap(QStringLiteral(":/images/photo.png")), this);
@@ -150,7 +152,9 @@ void Form2Window::LabelChanged(Label label) {
     widget->setVisible(model_->IsVisible(label));
 }
 
-void Form2Window::NeedleMoved() { dial_->SetNeedle(model_->NeedleStart(), model_->NeedleEnd()); }
+void Form2Window::NeedleMoved() {
+    dial_->SetNeedle(model_->NeedleStart(), model_->NeedleEnd());
+}
 
 void Form2Window::ShowMessageBox(std::u32string_view message) {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
@@ -159,6 +163,8 @@ void Form2Window::ShowMessageBox(std::u32string_view message) {
     box.exec();
 }
 
-void Form2Window::CloseWindow() { close(); }
+void Form2Window::CloseWindow() {
+    close();
+}
 
 }  // namespace vestrel::window

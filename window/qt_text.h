@@ -9,10 +9,14 @@
 
 namespace vestrel::window {
 
-inline QString ToQString(const std::u32string& text) { return QString::fromStdU32String(text); }
+inline QString ToQString(const std::u32string& text) {
+    return QString::fromStdU32String(text);
+}
 
 // Lone surrogates become U+FFFD.
-inline std::u32string FromQString(const QString& text) { return text.toStdU32String(); }
+inline std::u32string FromQString(const QString& text) {
+    return text.toStdU32String();
+}
 
 // The character index of the UTF-16 position `utf16Index` in `text`.
 std::size_t CharacterIndex(const QString& text, int utf16Index);
