@@ -29,8 +29,8 @@ void paintTile(QPainter& p)
 void paintNeedle(QPainter& p)
 {
     // Upper left to lower right, a thin diamond through the pivot.
-    const QPointF tail(kCentre.x() - 34, kCentre.y() - 34);
-    const QPointF head(kCentre.x() + 34, kCentre.y() + 34);
+    const QPointF tail(kCentre.x() - 29, kCentre.y() - 29);
+    const QPointF head(kCentre.x() + 29, kCentre.y() + 29);
     const QPointF side(5, -5);
     QPainterPath needle;
     needle.moveTo(tail);

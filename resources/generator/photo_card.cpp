@@ -12,7 +12,6 @@ namespace {
 
 // Old printer's ink: not black but a deep, slightly warm brown.
 const QColor kInk(46, 36, 30);
-const QColor kFadedRed(158, 62, 48);
 
 QPointF polar(double radius, double degrees)
 {
@@ -59,7 +58,7 @@ void paintScale(QPainter& p)
 
 // One point of the rose: a long kite split down its axis, one half inked and
 // the other left as paper, so the star reads as if lit from one side.
-void paintPoint(QPainter& p, double degrees, double tip, double base, double spread, const QColor& dark)
+void paintPoint(QPainter& p, double degrees, double tip, double base, double spread)
 {
     const QPointF t = polar(tip, degrees);
     QPainterPath left, right;
@@ -73,7 +72,7 @@ void paintPoint(QPainter& p, double degrees, double tip, double base, double spr
     right.closeSubpath();
 
     p.setPen(QPen(kInk, 0.55, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(dark);
+    p.setBrush(kInk);
     p.drawPath(left);
     p.setBrush(Qt::white);
     p.drawPath(right);
@@ -88,11 +87,11 @@ void paintRose(QPainter& p)
 
     for (int i = 0; i < 16; ++i)
         if (i % 2 == 1)
-            paintPoint(p, 22.5 * i, 74, 15, 11.25, kInk);
+            paintPoint(p, 22.5 * i, 74, 15, 11.25);
     for (int i = 1; i < 8; i += 2)
-        paintPoint(p, 45.0 * i, 98, 20, 22.5, kInk);
+        paintPoint(p, 45.0 * i, 98, 20, 22.5);
     for (int i = 0; i < 4; ++i)
-        paintPoint(p, 90.0 * i, 124, 24, 45, i == 0 ? kFadedRed : kInk);
+        paintPoint(p, 90.0 * i, 124, 24, 45);
 
     p.setPen(QPen(kInk, 0.6));
     p.setBrush(Qt::white);

@@ -2,16 +2,19 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QRadialGradient>
 
-#include <algorithm>
+#include <cmath>
 
 namespace photo {
 
 namespace {
 
 constexpr double kArm = 128.0;       // pivot to tip
-constexpr double kHalfWidth = 6.2;   // at the pivot
-constexpr double kCapRadius = 8.5;
+constexpr double kHalfWidth = 7.4;   // at the pivot
+constexpr double kBossRadius = 10.5;
+constexpr double kBulge = 1.25;      // sides swell a little before tapering to the tips
+constexpr double kCapRadius = 7.0;
 
 // Needle-local frame: pivot at the origin, north tip up (negative y).
 QTransform toFrame()
@@ -22,11 +25,24 @@ QTransform toFrame()
     return t;
 }
 
+// Both arms, without the boss, in the needle frame.
+QPainterPath body()
+{
+    QPainterPath b;
+    b.moveTo(0, -kArm);
+    b.quadTo(kHalfWidth * kBulge, -kArm * 0.45, kHalfWidth, 0);
+    b.quadTo(kHalfWidth * kBulge, kArm * 0.45, 0, kArm);
+    b.quadTo(-kHalfWidth * kBulge, kArm * 0.45, -kHalfWidth, 0);
+    b.quadTo(-kHalfWidth * kBulge, -kArm * 0.45, 0, -kArm);
+    b.closeSubpath();
+    return b;
+}
+
 QPainterPath facet(double side, double tipY)
 {
     QPainterPath f;
     f.moveTo(0, tipY);
-    f.lineTo(side * kHalfWidth, 0);
+    f.quadTo(side * kHalfWidth * kBulge, tipY * 0.45, side * kHalfWidth, 0);
     f.lineTo(0, 0);
     f.closeSubpath();
     return f;
@@ -47,13 +63,8 @@ void paintFacet(QPainter& p, double side, double tipY, const QColor& nearPivot, 
 
 QPainterPath needleOutline()
 {
-    QPainterPath outline;
-    outline.moveTo(0, -kArm);
-    outline.lineTo(kHalfWidth, 0);
-    outline.lineTo(0, kArm);
-    outline.lineTo(-kHalfWidth, 0);
-    outline.closeSubpath();
-    outline.addEllipse(QPointF(0, 0), kHalfWidth + 2.5, kHalfWidth + 2.5);
+    QPainterPath outline = body();
+    outline.addEllipse(QPointF(0, 0), kBossRadius, kBossRadius);
     return toFrame().map(outline.simplified());
 }
 
@@ -71,20 +82,34 @@ void paintNeedle(QImage& target)
     paintFacet(p, +1, kArm, QColor(46, 50, 58), QColor(70, 75, 86));
 
     // Round boss at the pivot, turned on a lathe like the cap above it.
-    QLinearGradient boss(-8, -8, 8, 8);
+    QLinearGradient boss(-kBossRadius, -kBossRadius, kBossRadius, kBossRadius);
     boss.setColorAt(0.0, QColor(190, 196, 206));
     boss.setColorAt(1.0, QColor(52, 56, 64));
     p.setPen(Qt::NoPen);
     p.setBrush(boss);
-    p.drawEllipse(QPointF(0, 0), kHalfWidth + 2.5, kHalfWidth + 2.5);
+    p.drawEllipse(QPointF(0, 0), kBossRadius, kBossRadius);
 
     // The red band across the north arm, lacquered on, shaded like the steel.
     p.save();
     QPainterPath north;
-    north.addRect(QRectF(-kHalfWidth, -84, 2 * kHalfWidth, 18));
+    north.addRect(QRectF(-2 * kHalfWidth, -66, 4 * kHalfWidth, 22));
     p.setClipPath(north);
-    paintFacet(p, -1, -kArm, QColor(196, 52, 40), QColor(214, 70, 56));
-    paintFacet(p, +1, -kArm, QColor(104, 20, 16), QColor(124, 28, 22));
+    paintFacet(p, -1, -kArm, QColor(176, 44, 34), QColor(200, 64, 50));
+    paintFacet(p, +1, -kArm, QColor(96, 20, 16), QColor(116, 28, 22));
+    p.restore();
+
+    // Grinding marks run the length of the needle, through the band too.
+    p.save();
+    p.setClipPath(body());
+    raster::Rng rng(0x57ee1);
+    for (int i = 0; i < 70; ++i) {
+        const double x = rng.uniform(-kHalfWidth * kBulge, kHalfWidth * kBulge);
+        const bool light = rng.uniform() < 0.5;
+        p.setPen(QPen(light ? QColor(255, 255, 255, int(rng.uniform(12, 40))) : QColor(0, 0, 0, int(rng.uniform(12, 40))),
+                      rng.uniform(0.12, 0.3)));
+        const double from = rng.uniform(-kArm, 0), to = rng.uniform(0, kArm);
+        p.drawLine(QPointF(x, from), QPointF(x * 0.9, to));
+    }
     p.restore();
 
     // A thin glint along the ridge where the two facets meet.
@@ -97,20 +122,35 @@ void paintNeedle(QImage& target)
     p.setPen(QPen(QBrush(ridge), 0.5));
     p.drawLine(QPointF(0, -kArm + 2), QPointF(0, kArm - 2));
 
-    // Edges catch a little light too, and keep the needle crisp on the card.
+    // A dark rim keeps the needle crisp against the card; the edge facing
+    // the light catches the window instead.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(30, 32, 38, 160), 0.35));
-    QPainterPath edge;
-    edge.moveTo(0, -kArm);
-    edge.lineTo(kHalfWidth, 0);
-    edge.lineTo(0, kArm);
-    edge.lineTo(-kHalfWidth, 0);
-    edge.closeSubpath();
-    p.drawPath(edge);
+    p.drawPath(body());
+    QPainterPath litEdge;
+    litEdge.moveTo(0, -kArm);
+    litEdge.quadTo(-kHalfWidth * kBulge, -kArm * 0.45, -kHalfWidth, 0);
+    litEdge.quadTo(-kHalfWidth * kBulge, kArm * 0.45, 0, kArm);
+    p.setPen(QPen(QColor(235, 240, 248, 110), 0.35));
+    p.drawPath(litEdge);
 }
 
 void paintPivotCap(QImage& target)
 {
+    // The cap stands proud of the needle and shades it a little.
+    {
+        QPainter p(&target);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(kScale, kScale);
+        const QPointF shadowAt = kCentre + QPointF(1.4, 2.0);
+        QRadialGradient shade(shadowAt, kCapRadius + 2.5);
+        shade.setColorAt(0.7, QColor(0, 0, 0, 120));
+        shade.setColorAt(1.0, QColor(0, 0, 0, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(shade);
+        p.drawEllipse(shadowAt, kCapRadius + 2.5, kCapRadius + 2.5);
+    }
+
     // A polished dome: every pixel gets the brass colour for its normal.
     const double r = kCapRadius;
     const int x0 = int((kCentre.x() - r - 1) * kScale), x1 = int((kCentre.x() + r + 1) * kScale);
