@@ -30,12 +30,12 @@ Rgb brass(const Vec3& n, const Vec3& brushing, double tarnish)
     // streaks rather than in a spot.
     const Vec3 half = normalized({kLight.x, kLight.y, kLight.z + 1});
     const double facing = std::max(0.0, dot(n, half));
-    double spec = std::pow(facing, 90.0);
+    double specular = std::pow(facing, 90.0);
     if (dot(brushing, brushing) > 0) {
         const double along = dot(brushing, half);
-        spec = std::pow(std::sqrt(std::max(0.0, 1 - along * along)), 60.0) * std::pow(facing, 6.0);
+        specular = std::pow(std::sqrt(std::max(0.0, 1 - along * along)), 60.0) * std::pow(facing, 6.0);
     }
-    c = c + rgb8(255, 236, 196) * (0.9 * spec);
+    c = c + rgb8(255, 236, 196) * (0.9 * specular);
 
     // Tarnish is darker, browner and no longer mirror-like.
     const Rgb dull = rgb8(92, 72, 40) * (0.45 + 0.35 * room);
