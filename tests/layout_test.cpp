@@ -1,6 +1,9 @@
 // The real window on Qt's offscreen platform: real key and mouse events,
-// widget placement, the modal box, and what the window paints.
+// widget placement, the modal box, what the window paints and what a screen
+// reader hears. CTest runs it at scale factors 1, 1.5 and 2 (QT_SCALE_FACTOR):
+// positions are logical pixels, and pixel checks scale to the device.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,22 +30,37 @@ namespace {
 // (3960, 3120) twips, inside a 2-pixel border.
 const QPoint kDialInner(3960 / 15 + 2, 3120 / 15 + 2);
 
-bool IsRed(QRgb pixel) {
-    return qRed(pixel) == 255 && qGreen(pixel) == 0 && qBlue(pixel) == 0;
-}
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kBlue = qRgb(0, 0, 255);
 
-// True when some pure red pixel lies within one pixel of `point`.
-bool RedNear(const QImage& image, QPointF point) {
+// True when a pixel of exactly `colour` lies within one device pixel of the
+// logical point `point` of the window's grab.
+bool ColourNear(const QImage& image, QPointF point, QRgb colour) {
+    const QPointF device = point * image.devicePixelRatio();
     for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {
-            const QPoint p(static_cast<int>(std::lround(point.x())) + dx,
-                           static_cast<int>(std::lround(point.y())) + dy);
-            if (image.rect().contains(p) && IsRed(image.pixel(p))) {
+            const QPoint p(static_cast<int>(std::floor(device.x())) + dx,
+                           static_cast<int>(std::floor(device.y())) + dy);
+            if (image.rect().contains(p) && image.pixel(p) == colour) {
                 return true;
             }
         }
     }
     return false;
+}
+
+bool RedNear(const QImage& image, QPointF point) {
+    return ColourNear(image, point, kRed);
+}
+
+// Red pixels in the device row through the logical height `y`, across the dial.
+int RedPixelsInRow(const QImage& image, double y) {
+    const int row = static_cast<int>(y * image.devicePixelRatio());
+    int count = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        count += image.pixel(x, row) == kRed ? 1 : 0;
+    }
+    return count;
 }
 
 // Points along the needle from its pivot to `end`, in window pixels.
@@ -166,12 +184,15 @@ private slots:
 
     void theDialShowsItsCircleAndTheRedNeedle() {
         QImage image = window->grab().toImage();
+        QCOMPARE(image.size(), QSize(681, 417) * image.devicePixelRatio());
         // The circle's top and left points, 81 pixels from its centre (82, 82).
-        QCOMPARE(image.pixel(kDialInner + QPoint(82, 1)), qRgb(0, 0, 255));
-        QCOMPARE(image.pixel(kDialInner + QPoint(1, 82)), qRgb(0, 0, 255));
+        QVERIFY(ColourNear(image, kDialInner + QPointF(82.5, 1.5), kBlue));
+        QVERIFY(ColourNear(image, kDialInner + QPointF(1.5, 82.5), kBlue));
         for (const QPointF& p : NeedlePoints({1210, 0})) {
             QVERIFY2(RedNear(image, p), "the needle points north at start");
         }
+        // A thin line at any scale: one device pixel across.
+        QCOMPARE(RedPixelsInRow(image, kDialInner.y() + 40.5), 1);
 
         TypeInto("Text3", "JN61LL");
         TypeInto("Text5", "IO91WM");
@@ -181,6 +202,32 @@ private slots:
         }
         // Nothing red is left of the old needle, halfway up the north line.
         QVERIFY(!RedNear(image, QPointF(kDialInner) + QPointF(80.67, 40)));
+    }
+
+    void screenReadersHearCaptionsAndTheBearing() {
+        const auto accessible = [this](const char* name) {
+            return QAccessible::queryAccessibleInterface(Child<QWidget>(name));
+        };
+        const QList<std::pair<const char*, QString>> names{
+            {"Text3", "Locator 1"},        {"Text5", "Locator 2"},    {"Text6", "Km"},
+            {"Text1", "Bearing"},          {"Command1", "Calculate"}, {"Command2", "Exit"},
+            {"picCanvase", "Compass dial"}};
+        for (const auto& [control, name] : names) {
+            QCOMPARE(accessible(control)->text(QAccessible::Name), name);
+        }
+        QCOMPARE(accessible("picCanvase")->role(), QAccessible::Graphic);
+        QCOMPARE(accessible("picCanvase")->text(QAccessible::Description),
+                 QStringLiteral("No bearing calculated"));
+        // The photograph is decorative: a graphic without a name.
+        QCOMPARE(accessible("Picture1")->role(), QAccessible::Graphic);
+        QVERIFY(accessible("Picture1")->text(QAccessible::Name).isEmpty());
+
+        TypeInto("Text3", "JN61LL");
+        TypeInto("Text5", "IO91WM");
+        QCOMPARE(accessible("picCanvase")->text(QAccessible::Description),
+                 QStringLiteral("Bearing 323 degrees"));
+        QCOMPARE(accessible("Label6")->text(QAccessible::Name),
+                 QStringLiteral("IO91WM--- 1492Km--- 323\u00B0"));
     }
 
 private:

@@ -40,6 +40,18 @@ QFont WindowFont() {
     return font;
 }
 
+// Each visible field is spoken by the caption beside it.
+struct FieldCaption {
+    Field field;
+    Label caption;
+};
+constexpr std::array<FieldCaption, 4> kFieldCaptions{{
+    {Field::Text3, Label::Label1},
+    {Field::Text5, Label::Label2},
+    {Field::Text6, Label::Label3},
+    {Field::Text1, Label::Label4},
+}};
+
 QRect PixelRect(const ControlPlacement& p) {
     return {TwipsToPixels(p.left), TwipsToPixels(p.top), TwipsToPixels(p.width),
             TwipsToPixels(p.height)};
@@ -64,13 +76,17 @@ Form2Window::~Form2Window() {
 }
 
 void Form2Window::CreateControls() {
+    PictureBox::InstallAccessibility();
     photograph_ = new PictureBox(QPixmap(QStringLiteral(":/images/photo.png")), this);
     photograph_->setObjectName(Name(kPhotographName));
-    photograph_->setAccessibleName(QStringLiteral("Compass photograph"));
+    // Decorative: a graphic without a name, which screen readers pass over.
+    photograph_->setAccessibleName(QString());
+    photograph_->setAccessibleDescription(QString());
 
     dial_ = new PictureBox(QPixmap(QStringLiteral(":/images/dial.png")), this);
     dial_->setObjectName(Name(kDialName));
-    dial_->SetNeedle(model_->NeedleStart(), model_->NeedleEnd());
+    dial_->setAccessibleName(QStringLiteral("Compass dial"));
+    NeedleMoved();
 
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const auto field = static_cast<Field>(i);
@@ -86,6 +102,11 @@ void Form2Window::CreateControls() {
         widget->setObjectName(Name(ControlName(label)));
         widget->setVisible(model_->IsVisible(label));
         labels_[i] = widget;
+    }
+    for (const FieldCaption& pair : kFieldCaptions) {
+        QLabel* caption = labels_[Index(pair.caption)];
+        caption->setBuddy(fields_[Index(pair.field)]);
+        fields_[Index(pair.field)]->setAccessibleName(caption->text());
     }
     QFont bold = font();
     bold.setBold(true);
@@ -154,6 +175,13 @@ void Form2Window::LabelChanged(Label label) {
 
 void Form2Window::NeedleMoved() {
     dial_->SetNeedle(model_->NeedleStart(), model_->NeedleEnd());
+    // The needle follows the bearing field; before the first calculation it
+    // rests at north with no bearing behind it.
+    const QString bearing = ToQString(model_->Text(Field::Text1)).trimmed();
+    bool isNumber = false;
+    bearing.toInt(&isNumber);
+    dial_->setAccessibleDescription(isNumber ? QStringLiteral("Bearing %1 degrees").arg(bearing)
+                                             : QStringLiteral("No bearing calculated"));
 }
 
 void Form2Window::ShowMessageBox(std::u32string_view message) {

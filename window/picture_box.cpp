@@ -1,5 +1,7 @@
 #include "window/picture_box.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPen>
 
@@ -14,7 +16,23 @@ QPointF TwipsToPoint(NeedlePoint p) {
     return {static_cast<double>(p.x) / kTwipsPerPixel, static_cast<double>(p.y) / kTwipsPerPixel};
 }
 
+QAccessibleInterface* PictureBoxAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+void PictureBox::InstallAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(PictureBoxAccessible);
+        return true;
+    }();
+    (void)installed;
+}
 
 PictureBox::PictureBox(const QPixmap& bitmap, QWidget* parent) : QFrame(parent), bitmap_(bitmap) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -15,8 +15,13 @@ namespace vestrel::window {
 // it draws it over the bitmap: a 1-pixel pure red line between two points in
 // twips of the inner area.
 class PictureBox : public QFrame {
+    Q_OBJECT
+
 public:
     PictureBox(const QPixmap& bitmap, QWidget* parent);
+
+    // Screen readers see a picture box as a graphic.
+    static void InstallAccessibility();
 
     // Draws the needle from `start` to `end` from now on.
     void SetNeedle(NeedlePoint start, NeedlePoint end);
