@@ -1,8 +1,6 @@
 #include "window/layout.h"
 
 #include <QApplication>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,14 +27,12 @@ QString Name(std::string_view name) {
 }
 
 // The window's font: MS Sans Serif where it is installed, the platform's
-// general sans-serif face otherwise, at the same size either way.
+// sans-serif face otherwise, at the same size either way. The fallback is left
+// to the font matcher, which resolves the font once, when text is first drawn.
 QFont WindowFont() {
     QFont font(QString::fromLatin1(kFontFamily));
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(kFontPoints);
-    if (QFontInfo(font).family() != QString::fromLatin1(kFontFamily)) {
-        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-        font.setPointSizeF(kFontPoints);
-    }
     return font;
 }
 
