@@ -112,15 +112,17 @@ PathResult ComputePath(GeoPoint from, GeoPoint to) {
     double dLambda = lambda1 - lambda2 + kLongitudeNudge;
     dLambda += (1.0 - Sgn(dLambda)) * kPi;
 
+    // Each sine and cosine once: the library calls are the bulk of the work.
+    const double sinPhi1 = std::sin(phi1);
+    const double sinPhi2 = std::sin(phi2);
+    const double cosPhi1 = std::cos(phi1);
+
     // Spherical law of cosines for the central angle s12 / R.
-    const double cosCentral =
-        std::sin(phi1) * std::sin(phi2) + std::cos(phi1) * std::cos(phi2) * std::cos(dLambda);
-    // Beyond +-1 only through rounding: the angle stays 0, as when nothing was computed.
+    const double cosCentral = sinPhi1 * sinPhi2 + cosPhi1 * std::cos(phi2) * std::cos(dLambda);
     const double central = ArcCosine(cosCentral).value_or(0.0);
 
     // Cosine of the initial azimuth; infinite or NaN when sin(central) is 0.
-    const double cosAzimuth =
-        (std::sin(phi2) - cosCentral * std::sin(phi1)) / std::sin(central) / std::cos(phi1);
+    const double cosAzimuth = (sinPhi2 - cosCentral * sinPhi1) / std::sin(central) / cosPhi1;
     double azimuth = 0.0;
     if (cosAzimuth < kSouthLimit) {
         azimuth = kPi;
