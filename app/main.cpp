@@ -34,6 +34,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vestrel"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
+    // Lets Wayland desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vestrel.Vestrel"));
 
     vestrel::window::Form2Window window;
     window.ShowCentred();
