@@ -14,8 +14,7 @@ const QColor kWhite(255, 255, 255);
 const QColor kDeepBlue(16, 42, 104);
 const QColor kLightBlue(150, 205, 255);
 
-void paintTile(QPainter& p)
-{
+void paintTile(QPainter& p) {
     // A little light from the top keeps the tile from looking like a flat
     // patch of colour.
     QLinearGradient shade(0, 4, 0, kSize - 4);
@@ -26,8 +25,7 @@ void paintTile(QPainter& p)
     p.drawRoundedRect(QRectF(4.5, 4.5, kSize - 9, kSize - 9), 18, 18);
 }
 
-void paintNeedle(QPainter& p)
-{
+void paintNeedle(QPainter& p) {
     // Upper left to lower right, a thin diamond through the pivot.
     const QPointF tail(kCentre.x() - 29, kCentre.y() - 29);
     const QPointF head(kCentre.x() + 29, kCentre.y() + 29);
@@ -47,10 +45,9 @@ void paintNeedle(QPainter& p)
     p.drawEllipse(kCentre, 5.5, 5.5);
 }
 
-} // namespace
+}  // namespace
 
-QImage drawButton()
-{
+QImage drawButton() {
     QImage image(kSize, kSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);

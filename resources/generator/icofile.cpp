@@ -14,35 +14,29 @@
 
 namespace {
 
-void put8(QByteArray& out, unsigned v)
-{
+void put8(QByteArray& out, unsigned v) {
     out.append(char(v & 0xffu));
 }
 
-void put16(QByteArray& out, unsigned v)
-{
+void put16(QByteArray& out, unsigned v) {
     put8(out, v);
     put8(out, v >> 8);
 }
 
-void put32(QByteArray& out, std::uint32_t v)
-{
+void put32(QByteArray& out, std::uint32_t v) {
     put16(out, v & 0xffffu);
     put16(out, v >> 16);
 }
 
-int paddedRow(int bytes)
-{
+int paddedRow(int bytes) {
     return (bytes + 3) / 4 * 4;
 }
 
-bool transparentAt(const QImage& image, int x, int y)
-{
-    return qAlpha(image.pixel(x, y)) < 128;   // pixel() resolves palette slots too
+bool transparentAt(const QImage& image, int x, int y) {
+    return qAlpha(image.pixel(x, y)) < 128;  // pixel() resolves palette slots too
 }
 
-QByteArray dib(const QImage& image)
-{
+QByteArray dib(const QImage& image) {
     const bool indexed = image.format() == QImage::Format_Indexed8;
     const QImage pixels = indexed ? image : image.convertToFormat(QImage::Format_ARGB32);
     const int w = pixels.width(), h = pixels.height();
@@ -51,16 +45,16 @@ QByteArray dib(const QImage& image)
     const int maskRow = paddedRow((w + 7) / 8);
 
     QByteArray out;
-    put32(out, 40);                      // BITMAPINFOHEADER size
+    put32(out, 40);  // BITMAPINFOHEADER size
     put32(out, std::uint32_t(w));
-    put32(out, std::uint32_t(2 * h));    // colour picture + mask
-    put16(out, 1);                       // planes
+    put32(out, std::uint32_t(2 * h));  // colour picture + mask
+    put16(out, 1);                     // planes
     put16(out, unsigned(bits));
-    put32(out, 0);                       // uncompressed
+    put32(out, 0);  // uncompressed
     put32(out, std::uint32_t((colourRow + maskRow) * h));
-    put32(out, 0);                       // no resolution
+    put32(out, 0);  // no resolution
     put32(out, 0);
-    put32(out, 0);                       // palette size: 0 means all 256
+    put32(out, 0);  // palette size: 0 means all 256
     put32(out, 0);
 
     if (indexed) {
@@ -80,7 +74,7 @@ QByteArray dib(const QImage& image)
             if (indexed) {
                 put8(out, pixels.constScanLine(y)[x]);
             } else {
-                const QRgb c = pixels.pixel(x, y);   // straight, not premultiplied, alpha
+                const QRgb c = pixels.pixel(x, y);  // straight, not premultiplied, alpha
                 put8(out, unsigned(qBlue(c)));
                 put8(out, unsigned(qGreen(c)));
                 put8(out, unsigned(qRed(c)));
@@ -103,10 +97,9 @@ QByteArray dib(const QImage& image)
     return out;
 }
 
-} // namespace
+}  // namespace
 
-QByteArray icoFile(const QList<QImage>& images)
-{
+QByteArray icoFile(const QList<QImage>& images) {
     QList<QByteArray> payloads;
     for (const QImage& image : images)
         payloads.append(dib(image));
@@ -120,9 +113,9 @@ QByteArray icoFile(const QList<QImage>& images)
     for (qsizetype i = 0; i < images.size(); ++i) {
         const QImage& image = images[i];
         const bool indexed = image.format() == QImage::Format_Indexed8;
-        put8(out, unsigned(image.width()) & 0xffu);    // 256 is written as 0
+        put8(out, unsigned(image.width()) & 0xffu);  // 256 is written as 0
         put8(out, unsigned(image.height()) & 0xffu);
-        put8(out, 0);                                  // colour count: 0 for 256 or more
+        put8(out, 0);  // colour count: 0 for 256 or more
         put8(out, 0);
         put16(out, 1);
         put16(out, indexed ? 8 : 32);

@@ -12,8 +12,7 @@ namespace {
 constexpr double kGrid = 24.0;
 constexpr QPointF kCentre{12.0, 12.0};
 
-QPainterPath needleHalf(QPointF tip)
-{
+QPainterPath needleHalf(QPointF tip) {
     // A slim kite from the pivot to one tip; the two halves share the
     // pivot-side corners so they meet without a seam.
     const QPointF along = tip - kCentre;
@@ -26,10 +25,9 @@ QPainterPath needleHalf(QPointF tip)
     return half;
 }
 
-} // namespace
+}  // namespace
 
-void paintIcon(QPainter& p, double size)
-{
+void paintIcon(QPainter& p, double size) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / kGrid, size / kGrid);
@@ -55,7 +53,8 @@ void paintIcon(QPainter& p, double size)
 
     // Cardinal dots.
     p.setBrush(QColor(30, 40, 70));
-    for (const QPointF& dot : {QPointF(12, 5.4), QPointF(18.6, 12), QPointF(12, 18.6), QPointF(5.4, 12)})
+    for (const QPointF& dot :
+         {QPointF(12, 5.4), QPointF(18.6, 12), QPointF(12, 18.6), QPointF(5.4, 12)})
         p.drawEllipse(dot, 1.05, 1.05);
 
     // Needle: red towards the upper left, blue towards the lower right.
@@ -71,8 +70,7 @@ void paintIcon(QPainter& p, double size)
     p.restore();
 }
 
-QImage renderIcon(int size)
-{
+QImage renderIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -81,8 +79,7 @@ QImage renderIcon(int size)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage paletteIcon(const QImage& argb)
-{
+QImage paletteIcon(const QImage& argb) {
     // Slot 0 is "transparent": palette icons have on/off transparency, so a
     // half-covered edge pixel either keeps its full colour or vanishes.
     // Colours are posterized only as much as needed to fit the other 255

@@ -23,28 +23,26 @@
 
 namespace {
 
-void save(const QImage& image, const QString& path, const char* format, int quality = -1)
-{
+void save(const QImage& image, const QString& path, const char* format, int quality = -1) {
     QDir().mkpath(QFileInfo(path).path());
     QImageWriter writer(path, format);
     writer.setQuality(quality);
     if (!writer.write(image))
-        throw std::runtime_error("cannot write " + path.toStdString() + ": " + writer.errorString().toStdString());
+        throw std::runtime_error("cannot write " + path.toStdString() + ": " +
+                                 writer.errorString().toStdString());
     std::printf("wrote %s\n", qPrintable(path));
 }
 
-void saveBytes(const QByteArray& bytes, const QString& path)
-{
+void saveBytes(const QByteArray& bytes, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write " + path.toStdString());
     std::printf("wrote %s\n", qPrintable(path));
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // Fonts need a GUI application, but nothing here needs a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

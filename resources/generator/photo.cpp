@@ -15,8 +15,7 @@ using raster::Rgb;
 using raster::rgb8;
 using raster::smoothstep;
 
-Rgb brass(const Vec3& n, const Vec3& brushing, double tarnish)
-{
+Rgb brass(const Vec3& n, const Vec3& brushing, double tarnish) {
     // Polished metal shows mostly what it mirrors: follow the view ray off
     // the surface into a dim room that is brighter overhead and brightest at
     // the window behind the key light.
@@ -33,7 +32,8 @@ Rgb brass(const Vec3& n, const Vec3& brushing, double tarnish)
     double specular = std::pow(facing, 90.0);
     if (dot(brushing, brushing) > 0) {
         const double along = dot(brushing, half);
-        specular = std::pow(std::sqrt(std::max(0.0, 1 - along * along)), 60.0) * std::pow(facing, 6.0);
+        specular =
+            std::pow(std::sqrt(std::max(0.0, 1 - along * along)), 60.0) * std::pow(facing, 6.0);
     }
     c = c + rgb8(255, 236, 196) * (0.9 * specular);
 
@@ -45,21 +45,18 @@ Rgb brass(const Vec3& n, const Vec3& brushing, double tarnish)
 namespace {
 
 // Where an oversized pixel lies, in final-pixel units.
-QPointF at(int x, int y)
-{
+QPointF at(int x, int y) {
     return {(x + 0.5) / kScale, (y + 0.5) / kScale};
 }
 
-double degreesOf(const QPointF& d)
-{
+double degreesOf(const QPointF& d) {
     const double a = std::atan2(d.x(), -d.y()) * 180.0 / std::numbers::pi;
     return a < 0 ? a + 360.0 : a;
 }
 
 // Dark walnut under the compass, a little out of focus since it lies lower
 // than the dial the camera focused on.
-Rgb table(const QPointF& q)
-{
+Rgb table(const QPointF& q) {
     const double warp = raster::fractalNoise(q.x() / 70.0, q.y() / 70.0, 3, 11);
     const double grain = raster::fractalNoise(q.x() / 140.0 + warp, q.y() / 5.5 + 3 * warp, 3, 12);
     const double streak = 0.5 + 0.5 * std::sin(q.y() / 3.1 + 9 * warp + 4 * grain);
@@ -67,19 +64,20 @@ Rgb table(const QPointF& q)
 
     // The compass's own soft shadow, thrown away from the window.
     const QPointF d = q - kCentre - QPointF(7, 10);
-    const double shadow = 1 - smoothstep(kCaseRadius - 6, kCaseRadius + 26, std::hypot(d.x(), d.y()));
-    const double contact = 1 - smoothstep(kCaseRadius, kCaseRadius + 3.5, std::hypot(q.x() - kCentre.x(), q.y() - kCentre.y()));
+    const double shadow =
+        1 - smoothstep(kCaseRadius - 6, kCaseRadius + 26, std::hypot(d.x(), d.y()));
+    const double contact = 1 - smoothstep(kCaseRadius, kCaseRadius + 3.5,
+                                          std::hypot(q.x() - kCentre.x(), q.y() - kCentre.y()));
     return wood * (1 - 0.62 * shadow - 0.25 * contact);
 }
 
 // The turned brass bezel. Its cross-section, from the glass outward: a steep
 // polished lip facing the dial, a narrow groove that holds dirt, then a
 // broad rounded rim that rolls over into the side of the case.
-Rgb bezel(const QPointF& q, double r)
-{
+Rgb bezel(const QPointF& q, double r) {
     const double t = (r - kGlassRadius) / (kCaseRadius - kGlassRadius);
     const double deg = std::numbers::pi / 180.0;
-    double tilt;   // of the surface normal, radians; negative leans towards the centre
+    double tilt;  // of the surface normal, radians; negative leans towards the centre
     double dirt = 0;
     if (t < 0.14) {
         tilt = -55 * deg;
@@ -98,13 +96,15 @@ Rgb bezel(const QPointF& q, double r)
 
     // Tarnish gathers in patches and at the edges, where polishing cloths
     // did not reach.
-    const double patches = smoothstep(0.48, 0.72, raster::fractalNoise(q.x() / 28.0, q.y() / 28.0, 4, 21));
+    const double patches =
+        smoothstep(0.48, 0.72, raster::fractalNoise(q.x() / 28.0, q.y() / 28.0, 4, 21));
     const double edges = smoothstep(0.9, 1.0, t) * 0.5;
     Rgb c = brass(normal, brushing, 0.12 + 0.45 * patches + dirt + edges);
 
     // Lathe rings: brightness varies with radius only, in fine bands.
-    const double rings = raster::valueNoise(r * kScale * 0.9, 0.5, 22) * 0.7
-                         + raster::valueNoise(r * kScale * 0.23, degreesOf(q - kCentre) * 0.02, 23) * 0.3;
+    const double rings =
+        raster::valueNoise(r * kScale * 0.9, 0.5, 22) * 0.7 +
+        raster::valueNoise(r * kScale * 0.23, degreesOf(q - kCentre) * 0.02, 23) * 0.3;
     c = c * (0.88 + 0.24 * rings);
     return c * (0.94 + 0.12 * raster::valueNoise(q.x() * 2.1, q.y() * 2.1, 24));
 }
@@ -116,8 +116,7 @@ struct Spot {
 };
 
 // Foxing: the small rust-brown spots that old paper grows.
-std::vector<Spot> foxing()
-{
+std::vector<Spot> foxing() {
     raster::Rng rng(0x5eed'f0c5);
     std::vector<Spot> spots;
     while (spots.size() < 34) {
@@ -131,15 +130,16 @@ std::vector<Spot> foxing()
 
 // The card: aged paper with the printing on it, lit through the glass and
 // shaded by the bezel wall on the side the light comes from.
-Rgb card(const QPointF& q, double r, QRgb ink, const std::vector<Spot>& spots)
-{
+Rgb card(const QPointF& q, double r, QRgb ink, const std::vector<Spot>& spots) {
     const double stain = raster::fractalNoise(q.x() / 48.0, q.y() / 48.0, 4, 31);
-    Rgb paper = raster::mix(rgb8(232, 220, 188), rgb8(200, 172, 122), 0.75 * smoothstep(0.42, 0.78, stain));
+    Rgb paper =
+        raster::mix(rgb8(232, 220, 188), rgb8(200, 172, 122), 0.75 * smoothstep(0.42, 0.78, stain));
     paper = paper * (0.955 + 0.09 * raster::fractalNoise(q.x() * 1.4, q.y() * 1.4, 2, 32));
     for (const Spot& s : spots) {
         const double d = std::hypot(q.x() - s.centre.x(), q.y() - s.centre.y());
         if (d < s.radius * 2)
-            paper = raster::mix(paper, rgb8(150, 96, 52), s.strength * (1 - smoothstep(s.radius * 0.4, s.radius * 2, d)));
+            paper = raster::mix(paper, rgb8(150, 96, 52),
+                                s.strength * (1 - smoothstep(s.radius * 0.4, s.radius * 2, d)));
     }
     paper = raster::mix(paper, rgb8(176, 146, 100), 0.35 * smoothstep(150, kGlassRadius, r));
 
@@ -151,14 +151,14 @@ Rgb card(const QPointF& q, double r, QRgb ink, const std::vector<Spot>& spots)
     // Light: stronger towards the window, cut by the bezel wall near the rim.
     const QPointF towardLight = QPointF(kLight.x, kLight.y) / std::hypot(kLight.x, kLight.y);
     const QPointF lifted = q - kCentre + towardLight * 9.0;
-    const double wall = smoothstep(kGlassRadius - 3, kGlassRadius + 6, std::hypot(lifted.x(), lifted.y()));
+    const double wall =
+        smoothstep(kGlassRadius - 3, kGlassRadius + 6, std::hypot(lifted.x(), lifted.y()));
     const double nook = smoothstep(kGlassRadius - 12, kGlassRadius, r);
     const double falloff = 1.05 - 0.00028 * (q.x() + q.y());
     return c * (falloff * (1 - 0.5 * wall) * (1 - 0.28 * nook));
 }
 
-void paintBase(QImage& image)
-{
+void paintBase(QImage& image) {
     const QImage printed = paintCard();
     const std::vector<Spot> spots = foxing();
     for (int y = 0; y < image.height(); ++y) {
@@ -167,7 +167,7 @@ void paintBase(QImage& image)
         for (int x = 0; x < image.width(); ++x) {
             const QPointF q = at(x, y);
             const double r = std::hypot(q.x() - kCentre.x(), q.y() - kCentre.y());
-            const Rgb c = r >= kCaseRadius ? table(q)
+            const Rgb c = r >= kCaseRadius    ? table(q)
                           : r >= kGlassRadius ? bezel(q, r)
                                               : card(q, r, inkLine[x], spots);
             line[x] = raster::toRgb(c);
@@ -177,8 +177,7 @@ void paintBase(QImage& image)
 
 // The needle floats a few millimetres above the card, so its shadow lands
 // offset away from the light and softened.
-void castNeedleShadow(QImage& image)
-{
+void castNeedleShadow(QImage& image) {
     QImage mask(image.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
     {
@@ -202,25 +201,26 @@ void castNeedleShadow(QImage& image)
 
 // The window behind the light, faintly mirrored in the glass over the upper
 // left of the card: four panes between glazing bars, slightly askew.
-double windowReflection(const QPointF& q)
-{
+double windowReflection(const QPointF& q) {
     const double a = -0.14;
     const QPointF d = q - QPointF(64, 90);
     const double u = d.x() * std::cos(a) + d.y() * std::sin(a);
     const double v = -d.x() * std::sin(a) + d.y() * std::cos(a);
-    auto span = [](double x, double half) { return smoothstep(-half - 5, -half + 3, x) * (1 - smoothstep(half - 3, half + 5, x)); };
+    auto span = [](double x, double half) {
+        return smoothstep(-half - 5, -half + 3, x) * (1 - smoothstep(half - 3, half + 5, x));
+    };
     const double bars = smoothstep(1.2, 3.2, std::abs(u)) * smoothstep(1.2, 3.2, std::abs(v));
     return span(u, 44) * span(v, 58) * bars * (1.1 - 0.006 * (u + v + 100));
 }
 
 // Reflections in the cover glass: a broad soft sheen and the window, a
 // bright rim where the glass curves into the bezel, and a few dust specks.
-void paintGlass(QImage& image)
-{
+void paintGlass(QImage& image) {
     raster::Rng rng(0xd057);
     std::vector<Spot> dust;
     for (int i = 0; i < 14; ++i)
-        dust.push_back({QPointF(rng.uniform(0, 181), rng.uniform(0, kHeight)), rng.uniform(0.35, 0.8), rng.uniform(0.25, 0.6)});
+        dust.push_back({QPointF(rng.uniform(0, 181), rng.uniform(0, kHeight)),
+                        rng.uniform(0.35, 0.8), rng.uniform(0.25, 0.6)});
 
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -230,10 +230,12 @@ void paintGlass(QImage& image)
             const double r = std::hypot(d.x(), d.y());
             if (r >= kGlassRadius)
                 continue;
-            const double across = (-d.x() - d.y()) / std::numbers::sqrt2;   // towards the window
-            double glow = 0.16 * std::exp(-std::pow((across - 118) / 30.0, 2)) + 0.025 + 0.11 * windowReflection(q);
+            const double across = (-d.x() - d.y()) / std::numbers::sqrt2;  // towards the window
+            double glow = 0.16 * std::exp(-std::pow((across - 118) / 30.0, 2)) + 0.025 +
+                          0.11 * windowReflection(q);
             const double bend = degreesOf(d) - 312.0;
-            glow += 0.6 * std::exp(-std::pow((r - (kGlassRadius - 4.5)) / 1.4, 2)) * std::exp(-bend * bend / 500.0);
+            glow += 0.6 * std::exp(-std::pow((r - (kGlassRadius - 4.5)) / 1.4, 2)) *
+                    std::exp(-bend * bend / 500.0);
             for (const Spot& s : dust) {
                 const double ds = std::hypot(q.x() - s.centre.x(), q.y() - s.centre.y());
                 if (ds < s.radius * 2)
@@ -241,39 +243,40 @@ void paintGlass(QImage& image)
             }
             const Rgb c = raster::fromRgb(line[x]);
             const double g = std::min(glow, 1.0);
-            line[x] = raster::toRgb({1 - (1 - c.r) * (1 - g), 1 - (1 - c.g) * (1 - g), 1 - (1 - c.b) * (1 - g)});
+            line[x] = raster::toRgb(
+                {1 - (1 - c.r) * (1 - g), 1 - (1 - c.g) * (1 - g), 1 - (1 - c.b) * (1 - g)});
         }
     }
 }
 
 // What the camera adds: lens falloff towards the corners of the visible
 // frame, a slightly lifted and warm tone, and sensor grain.
-QImage develop(const QImage& oversized)
-{
+QImage develop(const QImage& oversized) {
     const QImage small = raster::downsample(oversized, kScale);
     QImage out(small.size(), QImage::Format_RGB888);
     raster::Rng rng(0x9a1d);
     const QPointF frameCentre(181 / 2.0, kHeight / 2.0);
     for (int y = 0; y < out.height(); ++y) {
         for (int x = 0; x < out.width(); ++x) {
-            const double d = std::hypot(x + 0.5 - frameCentre.x(), y + 0.5 - frameCentre.y()) / 250.0;
+            const double d =
+                std::hypot(x + 0.5 - frameCentre.x(), y + 0.5 - frameCentre.y()) / 250.0;
             const double vignette = 1 - 0.42 * std::pow(d, 2.4);
             Rgb c = raster::fromRgb(small.pixel(x, y)) * vignette;
             c = Rgb{0.02 + 0.98 * c.r * 1.02, 0.018 + 0.98 * c.g, 0.015 + 0.98 * c.b * 0.96};
             const double grain = (rng.uniform() + rng.uniform() - 1.0) * 0.03;
-            c = c + Rgb{grain, grain, grain} + Rgb{rng.uniform(-0.006, 0.006), 0, rng.uniform(-0.006, 0.006)};
+            c = c + Rgb{grain, grain, grain} +
+                Rgb{rng.uniform(-0.006, 0.006), 0, rng.uniform(-0.006, 0.006)};
             out.setPixel(x, y, raster::toRgb(c));
         }
     }
     return out;
 }
 
-} // namespace
+}  // namespace
 
-} // namespace photo
+}  // namespace photo
 
-QImage drawPhoto()
-{
+QImage drawPhoto() {
     using namespace photo;
     QImage image(kWidth * kScale, kHeight * kScale, QImage::Format_RGB32);
     paintBase(image);

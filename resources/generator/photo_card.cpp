@@ -13,16 +13,14 @@ namespace {
 // Old printer's ink: not black but a deep, slightly warm brown.
 const QColor kInk(46, 36, 30);
 
-QPointF polar(double radius, double degrees)
-{
+QPointF polar(double radius, double degrees) {
     const double a = degrees * std::numbers::pi / 180.0;
     return kCentre + QPointF(std::sin(a) * radius, -std::cos(a) * radius);
 }
 
 // Draws `ink` centred on the point at `radius` and `degrees`, turned so that
 // its top faces outward, the way card makers set type around a dial.
-void placeRadially(QPainter& p, const QPainterPath& ink, double radius, double degrees)
-{
+void placeRadially(QPainter& p, const QPainterPath& ink, double radius, double degrees) {
     const QRectF box = ink.boundingRect();
     p.save();
     p.translate(polar(radius, degrees));
@@ -32,12 +30,10 @@ void placeRadially(QPainter& p, const QPainterPath& ink, double radius, double d
     p.restore();
 }
 
-void paintScale(QPainter& p)
-{
+void paintScale(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     for (const auto& [radius, width] : std::array<std::pair<double, double>, 4>{
-             {{173.0, 0.9}, {170.5, 0.35}, {157.0, 0.6}, {143.5, 0.8}}})
-    {
+             {{173.0, 0.9}, {170.5, 0.35}, {157.0, 0.6}, {143.5, 0.8}}}) {
         p.setPen(QPen(kInk, width));
         p.drawEllipse(kCentre, radius, radius);
     }
@@ -58,8 +54,7 @@ void paintScale(QPainter& p)
 
 // One point of the rose: a long kite split down its axis, one half inked and
 // the other left as paper, so the star reads as if lit from one side.
-void paintPoint(QPainter& p, double degrees, double tip, double base, double spread)
-{
+void paintPoint(QPainter& p, double degrees, double tip, double base, double spread) {
     const QPointF t = polar(tip, degrees);
     QPainterPath left, right;
     left.moveTo(kCentre);
@@ -78,8 +73,7 @@ void paintPoint(QPainter& p, double degrees, double tip, double base, double spr
     p.drawPath(right);
 }
 
-void paintRose(QPainter& p)
-{
+void paintRose(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kInk, 0.5));
     p.drawEllipse(kCentre, 112.0, 112.0);
@@ -103,14 +97,14 @@ void paintRose(QPainter& p)
     const std::array<const char*, 8> names{"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
     for (std::size_t i = 0; i < names.size(); ++i) {
         const bool cardinal = i % 2 == 0;
-        placeRadially(p, inkPath(names[i], bold, cardinal ? 13.0 : 10.0), cardinal ? 133.0 : 126.0, 45.0 * double(i));
+        placeRadially(p, inkPath(names[i], bold, cardinal ? 13.0 : 10.0), cardinal ? 133.0 : 126.0,
+                      45.0 * double(i));
     }
 }
 
-} // namespace
+}  // namespace
 
-QImage paintCard()
-{
+QImage paintCard() {
     QImage card(kWidth * kScale, kHeight * kScale, QImage::Format_RGB32);
     card.fill(Qt::white);
     QPainter p(&card);
@@ -122,4 +116,4 @@ QImage paintCard()
     return card;
 }
 
-} // namespace photo
+}  // namespace photo

@@ -10,15 +10,14 @@ namespace photo {
 
 namespace {
 
-constexpr double kArm = 128.0;       // pivot to tip
-constexpr double kHalfWidth = 7.4;   // at the pivot
+constexpr double kArm = 128.0;      // pivot to tip
+constexpr double kHalfWidth = 7.4;  // at the pivot
 constexpr double kBossRadius = 10.5;
-constexpr double kBulge = 1.25;      // sides swell a little before tapering to the tips
+constexpr double kBulge = 1.25;  // sides swell a little before tapering to the tips
 constexpr double kCapRadius = 7.0;
 
 // Needle-local frame: pivot at the origin, north tip up (negative y).
-QTransform toFrame()
-{
+QTransform toFrame() {
     QTransform t;
     t.translate(kCentre.x(), kCentre.y());
     t.rotate(kNeedleHeading);
@@ -26,8 +25,7 @@ QTransform toFrame()
 }
 
 // Both arms, without the boss, in the needle frame.
-QPainterPath body()
-{
+QPainterPath body() {
     QPainterPath b;
     b.moveTo(0, -kArm);
     b.quadTo(kHalfWidth * kBulge, -kArm * 0.45, kHalfWidth, 0);
@@ -38,8 +36,7 @@ QPainterPath body()
     return b;
 }
 
-QPainterPath facet(double side, double tipY)
-{
+QPainterPath facet(double side, double tipY) {
     QPainterPath f;
     f.moveTo(0, tipY);
     f.quadTo(side * kHalfWidth * kBulge, tipY * 0.45, side * kHalfWidth, 0);
@@ -51,25 +48,23 @@ QPainterPath facet(double side, double tipY)
 // The needle is ground to a low ridge along its length, so the half facing
 // the light is bright and the other half dark, each graded along its length
 // as it reflects different parts of the room.
-void paintFacet(QPainter& p, double side, double tipY, const QColor& nearPivot, const QColor& nearTip)
-{
+void paintFacet(QPainter& p, double side, double tipY, const QColor& nearPivot,
+                const QColor& nearTip) {
     QLinearGradient g(0, 0, 0, tipY);
     g.setColorAt(0.0, nearPivot);
     g.setColorAt(1.0, nearTip);
     p.fillPath(facet(side, tipY), g);
 }
 
-} // namespace
+}  // namespace
 
-QPainterPath needleOutline()
-{
+QPainterPath needleOutline() {
     QPainterPath outline = body();
     outline.addEllipse(QPointF(0, 0), kBossRadius, kBossRadius);
     return toFrame().map(outline.simplified());
 }
 
-void paintNeedle(QImage& target)
-{
+void paintNeedle(QImage& target) {
     QPainter p(&target);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(kScale, kScale);
@@ -105,7 +100,8 @@ void paintNeedle(QImage& target)
     for (int i = 0; i < 70; ++i) {
         const double x = rng.uniform(-kHalfWidth * kBulge, kHalfWidth * kBulge);
         const bool light = rng.uniform() < 0.5;
-        p.setPen(QPen(light ? QColor(255, 255, 255, int(rng.uniform(12, 40))) : QColor(0, 0, 0, int(rng.uniform(12, 40))),
+        p.setPen(QPen(light ? QColor(255, 255, 255, int(rng.uniform(12, 40)))
+                            : QColor(0, 0, 0, int(rng.uniform(12, 40))),
                       rng.uniform(0.12, 0.3)));
         const double from = rng.uniform(-kArm, 0), to = rng.uniform(0, kArm);
         p.drawLine(QPointF(x, from), QPointF(x * 0.9, to));
@@ -135,8 +131,7 @@ void paintNeedle(QImage& target)
     p.drawPath(litEdge);
 }
 
-void paintPivotCap(QImage& target)
-{
+void paintPivotCap(QImage& target) {
     // The cap stands proud of the needle and shades it a little.
     {
         QPainter p(&target);
@@ -174,4 +169,4 @@ void paintPivotCap(QImage& target)
     }
 }
 
-} // namespace photo
+}  // namespace photo

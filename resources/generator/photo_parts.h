@@ -21,16 +21,17 @@ constexpr int kHeight = 415;
 // The compass is bigger than the frame: its centre sits near the right edge
 // of the visible 181 columns, and its case runs off the top and the left.
 constexpr QPointF kCentre{150.0, 166.0};
-constexpr double kCaseRadius = 206.0;   // outside of the brass case
-constexpr double kGlassRadius = 181.0;  // where the bezel meets the glass
-constexpr double kNeedleHeading = -6.0; // degrees; a real needle rarely sits exactly on N
+constexpr double kCaseRadius = 206.0;    // outside of the brass case
+constexpr double kGlassRadius = 181.0;   // where the bezel meets the glass
+constexpr double kNeedleHeading = -6.0;  // degrees; a real needle rarely sits exactly on N
 
 struct Vec3 {
     double x, y, z;
 };
-inline double dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline Vec3 normalized(const Vec3& v)
-{
+inline double dot(const Vec3& a, const Vec3& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline Vec3 normalized(const Vec3& v) {
     const double l = std::sqrt(dot(v, v));
     return {v.x / l, v.y / l, v.z / l};
 }
@@ -56,4 +57,4 @@ void paintNeedle(QImage& target);
 // Shades the brass cap that holds the needle on its pivot.
 void paintPivotCap(QImage& target);
 
-} // namespace photo
+}  // namespace photo

@@ -5,31 +5,27 @@
 
 namespace raster {
 
-std::uint64_t Rng::next()
-{
+std::uint64_t Rng::next() {
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
 }
 
-double Rng::uniform()
-{
+double Rng::uniform() {
     return double(next() >> 11) * 0x1.0p-53;
 }
 
-double Rng::uniform(double lo, double hi)
-{
+double Rng::uniform(double lo, double hi) {
     return lo + (hi - lo) * uniform();
 }
 
 namespace {
 
 // Integer hash of a lattice point, mapped to [0, 1].
-double lattice(std::int64_t x, std::int64_t y, std::uint32_t seed)
-{
-    std::uint64_t h = std::uint64_t(x) * 0x8DA6B343ull ^ std::uint64_t(y) * 0xD8163841ull
-                      ^ std::uint64_t(seed) * 0xCB1AB31Full;
+double lattice(std::int64_t x, std::int64_t y, std::uint32_t seed) {
+    std::uint64_t h = std::uint64_t(x) * 0x8DA6B343ull ^ std::uint64_t(y) * 0xD8163841ull ^
+                      std::uint64_t(seed) * 0xCB1AB31Full;
     h ^= h >> 33;
     h *= 0xFF51AFD7ED558CCDull;
     h ^= h >> 33;
@@ -38,15 +34,13 @@ double lattice(std::int64_t x, std::int64_t y, std::uint32_t seed)
     return double(h >> 11) * 0x1.0p-53;
 }
 
-double fade(double t)
-{
+double fade(double t) {
     return t * t * (3.0 - 2.0 * t);
 }
 
-} // namespace
+}  // namespace
 
-double valueNoise(double x, double y, std::uint32_t seed)
-{
+double valueNoise(double x, double y, std::uint32_t seed) {
     const double fx = std::floor(x);
     const double fy = std::floor(y);
     const auto ix = std::int64_t(fx);
@@ -58,43 +52,37 @@ double valueNoise(double x, double y, std::uint32_t seed)
     return top * (1 - ty) + bottom * ty;
 }
 
-double fractalNoise(double x, double y, int octaves, std::uint32_t seed)
-{
+double fractalNoise(double x, double y, int octaves, std::uint32_t seed) {
     double sum = 0, weight = 1, total = 0;
     for (int i = 0; i < octaves; ++i) {
         sum += weight * valueNoise(x, y, seed + std::uint32_t(i) * 101u);
         total += weight;
-        x *= 2.03;   // not exactly 2, so octave lattices do not line up
+        x *= 2.03;  // not exactly 2, so octave lattices do not line up
         y *= 2.03;
         weight *= 0.5;
     }
     return sum / total;
 }
 
-Rgb mix(const Rgb& a, const Rgb& b, double t)
-{
+Rgb mix(const Rgb& a, const Rgb& b, double t) {
     return a * (1 - t) + b * t;
 }
 
-Rgb fromRgb(QRgb c)
-{
+Rgb fromRgb(QRgb c) {
     return rgb8(qRed(c), qGreen(c), qBlue(c));
 }
 
-QRgb toRgb(const Rgb& c)
-{
+QRgb toRgb(const Rgb& c) {
     auto channel = [](double v) { return std::clamp(int(std::lround(v * 255.0)), 0, 255); };
     return qRgb(channel(c.r), channel(c.g), channel(c.b));
 }
 
-double smoothstep(double edge0, double edge1, double x)
-{
+double smoothstep(double edge0, double edge1, double x) {
     const double t = std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0);
     return t * t * (3 - 2 * t);
 }
 
-Plane alphaOf(const QImage& image)
-{
+Plane alphaOf(const QImage& image) {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     Plane p(argb.width(), argb.height());
     for (int y = 0; y < argb.height(); ++y) {
@@ -109,8 +97,7 @@ namespace {
 
 // One running-sum box pass along rows (or columns when transposed), edges
 // clamped so that borders do not darken.
-void boxPass(Plane& p, int r, bool alongRows)
-{
+void boxPass(Plane& p, int r, bool alongRows) {
     const int n = alongRows ? p.width : p.height;
     const int lines = alongRows ? p.height : p.width;
     std::vector<float> src(std::size_t(n), 0.0f);
@@ -129,10 +116,9 @@ void boxPass(Plane& p, int r, bool alongRows)
     }
 }
 
-} // namespace
+}  // namespace
 
-void blur(Plane& plane, int boxRadius)
-{
+void blur(Plane& plane, int boxRadius) {
     if (boxRadius <= 0)
         return;
     for (int pass = 0; pass < 3; ++pass) {
@@ -141,8 +127,7 @@ void blur(Plane& plane, int boxRadius)
     }
 }
 
-QImage downsample(const QImage& image, int factor)
-{
+QImage downsample(const QImage& image, int factor) {
     const QImage src = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage out(src.width() / factor, src.height() / factor, QImage::Format_ARGB32_Premultiplied);
     const int area = factor * factor;
@@ -151,7 +136,8 @@ QImage downsample(const QImage& image, int factor)
         for (int x = 0; x < out.width(); ++x) {
             int a = 0, r = 0, g = 0, b = 0;
             for (int sy = 0; sy < factor; ++sy) {
-                const auto* line = reinterpret_cast<const QRgb*>(src.constScanLine(y * factor + sy));
+                const auto* line =
+                    reinterpret_cast<const QRgb*>(src.constScanLine(y * factor + sy));
                 for (int sx = 0; sx < factor; ++sx) {
                     const QRgb c = line[x * factor + sx];
                     a += qAlpha(c);
@@ -167,4 +153,4 @@ QImage downsample(const QImage& image, int factor)
     return out;
 }
 
-} // namespace raster
+}  // namespace raster

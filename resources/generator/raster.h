@@ -15,7 +15,7 @@ class Rng {
 public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
     std::uint64_t next();
-    double uniform();                       // in [0, 1)
+    double uniform();  // in [0, 1)
     double uniform(double lo, double hi);
 
 private:
@@ -36,8 +36,10 @@ struct Rgb {
 };
 Rgb mix(const Rgb& a, const Rgb& b, double t);
 Rgb fromRgb(QRgb c);
-QRgb toRgb(const Rgb& c);              // clamps to 0..255
-inline Rgb rgb8(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0}; }
+QRgb toRgb(const Rgb& c);  // clamps to 0..255
+inline Rgb rgb8(int r, int g, int b) {
+    return {r / 255.0, g / 255.0, b / 255.0};
+}
 
 double smoothstep(double edge0, double edge1, double x);
 
@@ -60,4 +62,4 @@ void blur(Plane& plane, int boxRadius);
 // shrunk with this, which gives the soft, even edges of a real lens.
 QImage downsample(const QImage& image, int factor);
 
-} // namespace raster
+}  // namespace raster

@@ -5,8 +5,7 @@
 
 #include <stdexcept>
 
-QFont requireFont(const QString& family, bool bold)
-{
+QFont requireFont(const QString& family, bool bold) {
     QFont font(family);
     font.setBold(bold);
     font.setPixelSize(100);
@@ -15,8 +14,7 @@ QFont requireFont(const QString& family, bool bold)
     return font;
 }
 
-QPainterPath inkPath(const QString& text, const QFont& font, double inkHeight)
-{
+QPainterPath inkPath(const QString& text, const QFont& font, double inkHeight) {
     QPainterPath path;
     path.addText(0, 0, font, text);
     const QRectF ink = path.boundingRect();
