@@ -73,7 +73,7 @@ Form2Window::~Form2Window() {
 
 void Form2Window::CreateControls() {
     PictureBox::InstallAccessibility();
-    photograph_ = new PictureBox(QPixmap(QStringLiteral(":/images/photo.png")), this);
+    photograph_ = new PictureBox(QPixmap(QStringLiteral(":/images/photo.bmp")), this);
     photograph_->setObjectName(Name(kPhotographName));
     // Decorative: a graphic without a name, which screen readers pass over.
     photograph_->setAccessibleName(QString());
