@@ -46,6 +46,16 @@ constexpr std::array<ButtonRow, kButtonCount> kButtonTable{{
     {"Command3", U"Command3", false},
 }};
 
+// Stores `value` in `target`; false, and nothing stored, when they are equal.
+template <typename T>
+bool Replace(T& target, T value) {
+    if (target == value) {
+        return false;
+    }
+    target = std::move(value);
+    return true;
+}
+
 }  // namespace
 
 std::string_view ControlName(Field field) {
@@ -126,12 +136,7 @@ void WindowModel::ReplaceText(Field field, std::u32string text, std::size_t care
 
 void WindowModel::SetCaret(Field field, std::size_t caret) {
     TextFieldState& state = fields_[Index(field)];
-    const std::size_t clamped = std::min(caret, state.text.size());
-    if (clamped == state.caret) {
-        return;
-    }
-    state.caret = clamped;
-    if (frontEnd_ != nullptr) {
+    if (Replace(state.caret, std::min(caret, state.text.size())) && frontEnd_ != nullptr) {
         frontEnd_->FieldChanged(field);
     }
 }
@@ -145,23 +150,13 @@ bool WindowModel::IsVisible(Label label) const {
 }
 
 void WindowModel::SetCaption(Label label, std::u32string caption) {
-    LabelState& state = labels_[Index(label)];
-    if (caption == state.caption) {
-        return;
-    }
-    state.caption = std::move(caption);
-    if (frontEnd_ != nullptr) {
+    if (Replace(labels_[Index(label)].caption, std::move(caption)) && frontEnd_ != nullptr) {
         frontEnd_->LabelChanged(label);
     }
 }
 
 void WindowModel::SetVisible(Label label, bool visible) {
-    LabelState& state = labels_[Index(label)];
-    if (visible == state.visible) {
-        return;
-    }
-    state.visible = visible;
-    if (frontEnd_ != nullptr) {
+    if (Replace(labels_[Index(label)].visible, visible) && frontEnd_ != nullptr) {
         frontEnd_->LabelChanged(label);
     }
 }
@@ -181,11 +176,7 @@ void WindowModel::Click(Button button) {
 }
 
 void WindowModel::SetNeedleEnd(NeedlePoint end) {
-    if (end == needleEnd_) {
-        return;
-    }
-    needleEnd_ = end;
-    if (frontEnd_ != nullptr) {
+    if (Replace(needleEnd_, end) && frontEnd_ != nullptr) {
         frontEnd_->NeedleMoved();
     }
 }
