@@ -96,6 +96,9 @@ void Form2Window::CreateControls() {
         const auto label = static_cast<Label>(i);
         auto* widget = new QLabel(ToQString(model_->Caption(label)), this);
         widget->setObjectName(Name(ControlName(label)));
+        // Captions start at the label's top-left corner: the layout puts each
+        // caption's top a little below its field's top so that the texts line up.
+        widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget->setVisible(model_->IsVisible(label));
         labels_[i] = widget;
     }
