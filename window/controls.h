@@ -24,10 +24,9 @@ inline constexpr std::size_t kFieldCount = 8;
 inline constexpr std::size_t kLabelCount = 9;
 inline constexpr std::size_t kButtonCount = 3;
 
-// The picture boxes and the needle have no state of their own beyond the
-// needle's end point, but they are named controls all the same.
+// The picture boxes and the window hold no state of their own (the needle
+// drawn on the dial lives in the model), but they are named widgets all the same.
 inline constexpr std::string_view kDialName = "picCanvase";
-inline constexpr std::string_view kNeedleName = "linAngleLine";
 inline constexpr std::string_view kPhotographName = "Picture1";
 inline constexpr std::string_view kWindowName = "Form2";
 

@@ -75,9 +75,8 @@ void Form2Window::CreateControls() {
     PictureBox::InstallAccessibility();
     photograph_ = new PictureBox(QPixmap(QStringLiteral(":/images/photo.bmp")), this);
     photograph_->setObjectName(Name(kPhotographName));
-    // Decorative: a graphic without a name, which screen readers pass over.
-    photograph_->setAccessibleName(QString());
-    photograph_->setAccessibleDescription(QString());
+    // Decorative: left without an accessible name, a graphic that screen
+    // readers pass over.
 
     dial_ = new PictureBox(QPixmap(QStringLiteral(":/images/dial.png")), this);
     dial_->setObjectName(Name(kDialName));
